@@ -1,0 +1,194 @@
+// Tests that need a real X server (run under Xvfb): the window as the window
+// system sees it, the built program as a process, and a user's session driven
+// through X input events.
+#include "error_display.h"
+#include "gui_support.h"
+#include "sApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+
+using namespace zarvin::testing;
+
+namespace {
+
+// Runs an X tool and lets the window go on handling events meanwhile.
+bool runTool(const QString& program, const QStringList& arguments, QString* output = nullptr) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000))
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool xdotool(const QStringList& arguments) {
+    return runTool(QStringLiteral("xdotool"), arguments);
+}
+
+void clickOn(QWidget* w) {
+    const QPoint p = w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(p.x()),
+                         QString::number(p.y()), QStringLiteral("click"), QStringLiteral("1")}));
+}
+
+void typeInto(TsEdit* edit, const QString& text) {
+    clickOn(edit);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }, 3000));
+    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")}));
+    if (!text.isEmpty()) {
+        ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("--delay"),
+                             QStringLiteral("20"), text}));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->text() == text; }, 3000)) << edit->text().toStdString();
+}
+
+std::unique_ptr<TForm1> showCentredForm() {
+    auto form = std::make_unique<TForm1>();
+    form->setWindowTitle(QApplication::applicationDisplayName());
+    form->centreOnScreen();
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return form;
+}
+
+TEST(RealWindow, OpensCentredWithItsClientArea) {
+    const auto form = showCentredForm();
+    const QRect screen = form->screen()->availableGeometry();
+    const QRect frame = form->frameGeometry();
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+    EXPECT_EQ(form->clientArea()->size(), QSize(328, 385));
+
+    // What the X server holds on screen is the skin's window colour.
+    QTest::qWait(100);
+    const QPoint corner = form->clientArea()->mapToGlobal(QPoint(2, 2));
+    const QImage shot = form->screen()->grabWindow(0, corner.x(), corner.y(), 1, 1).toImage();
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(47, 47, 47));
+}
+
+// A whole session as a person has it: typing and clicking through the X server.
+TEST(RealWindow, UserCalculatesAndCorrectsAMistake) {
+    const auto form = showCentredForm();
+
+    // Pick the druid from the list with the mouse and the keyboard.
+    clickOn(form->sComboBox1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->sComboBox1->view()->isVisible(); }, 3000));
+    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"),
+                         QStringLiteral("Down"), QStringLiteral("Return")}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->sComboBox1->currentIndex() == 3; }, 3000));
+
+    typeInto(form->sEdit1, QStringLiteral("7"));
+    typeInto(form->sEdit2, QStringLiteral("20"));
+    typeInto(form->sEdit4, QStringLiteral("9"));
+    typeInto(form->sEdit5, QStringLiteral("41"));
+    clickOn(form->sButton1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->sEdit6->text().isEmpty(); }, 3000));
+    EXPECT_EQ(form->sEdit6->text(), QStringLiteral("408"));
+    EXPECT_EQ(form->sEdit7->text(), QStringLiteral("276"));
+    EXPECT_EQ(form->sEdit8->text(), QStringLiteral("-25"));
+    EXPECT_EQ(form->sLabel10->caption(),
+              QStringLiteral("Физическая защита:\t6\nМагическая защита:\t7\nКритический удар:\t3%\n"
+                             "Меткость:\t\t287\nУклонение:\t\t246\n"));
+
+    // The summary is on the screen: its area holds the text colour.
+    QTest::qWait(100);
+    const QPoint at = form->sLabel10->mapToGlobal(QPoint(0, 0));
+    const QImage shot = form->screen()
+                            ->grabWindow(0, at.x(), at.y(), form->sLabel10->width(),
+                                         form->sLabel10->height())
+                            .toImage();
+    int inked = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            inked += shot.pixelColor(x, y) == QColor(128, 128, 128);
+    EXPECT_GT(inked, 100);
+
+    // A slip of the finger: the error box names it, Enter closes it, and
+    // nothing in the window has changed.
+    const QStringList before = shownTexts(*form);
+    typeInto(form->sEdit3, QStringLiteral("5a"));
+    const QStringList withSlip = shownTexts(*form);
+    // The box runs its own loop inside the click, so it is answered from a
+    // timer: Enter is pressed on the box once it has the keyboard.
+    QString boxText;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isActiveWindow())
+            return;
+        poll.stop();
+        boxText = box->text();
+        QProcess::startDetached(QStringLiteral("xdotool"),
+                                {QStringLiteral("key"), QStringLiteral("Return")});
+    });
+    poll.start();
+    clickOn(form->sButton1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxText.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 5000));
+    EXPECT_EQ(boxText, QStringLiteral("'5a' is not a valid integer value."));
+    EXPECT_EQ(shownTexts(*form), withSlip);
+    EXPECT_EQ(withSlip.mid(5), before.mid(5));
+
+    // Corrected, the next press goes through.
+    typeInto(form->sEdit3, QStringLiteral("5"));
+    typeInto(form->sEdit2, QStringLiteral("5"));
+    clickOn(form->sButton1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->sEdit6->text() == QStringLiteral("228"); }, 3000));
+}
+
+TEST(Program, CloseButtonEndsItWithExitCodeZero) {
+    QProcess program;
+    program.start(QStringLiteral(ZARVIN_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted());
+    QString geometry; // "Position: X,Y (screen: 0)" and "Geometry: WxH" lines
+    ASSERT_TRUE(runTool(QStringLiteral("xdotool"),
+                        {QStringLiteral("search"), QStringLiteral("--sync"),
+                         QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                         QStringLiteral("^Zarvin Calculator$"),
+                         QStringLiteral("getwindowgeometry")},
+                        &geometry));
+    const QRegularExpressionMatch position =
+        QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)")).match(geometry);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometry);
+    ASSERT_TRUE(position.hasMatch() && size.hasMatch()) << geometry.toStdString();
+    const int x = position.captured(1).toInt(), y = position.captured(2).toInt();
+    const int width = size.captured(1).toInt(), height = size.captured(2).toInt();
+    EXPECT_EQ(QSize(width, height), QSize(328 + 2, 385 + 24 + 2));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_LE(std::abs(x + width / 2 - screen.center().x()), 1);
+    EXPECT_LE(std::abs(y + height / 2 - screen.center().y()), 1);
+
+    // The close button sits at the right end of the title bar.
+    QTest::qWait(200);
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(x + width - 1 - 3 - 9),
+                         QString::number(y + 1 + 12), QStringLiteral("click"),
+                         QStringLiteral("1")}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST(Program, WithoutADisplaySaysSoInOneLine) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZARVIN_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no abort";
+    EXPECT_NE(program.exitCode(), 0);
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError()).trimmed();
+    EXPECT_EQ(err.count(u'\n'), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QLatin1String("cannot open a display"))) << err.toStdString();
+}
+
+} // namespace
