@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     zarvin::StartupGuard startup;
     TApplication application(argc, argv);
     startup.release();
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvin.Calculator"));
     application.setExceptionHandler(zarvin::showEscapedException);
     try {
         application.setTitle(QStringLiteral("Zarvin Calculator"));
