@@ -59,9 +59,18 @@ TsLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QStr
     return label;
 }
 
-TsEdit* makeEdit(QWidget* parent, const char* name, QRect geometry, const QString& accessibleName) {
+// Screen readers announce a control by the caption of the label beside it.
+void nameAfter(TsLabel* label, QWidget* control) {
+    QString name = label->caption();
+    if (name.endsWith(QLatin1String(" :")))
+        name.chop(2);
+    control->setAccessibleName(name);
+    label->setBuddy(control);
+}
+
+TsEdit* makeEdit(QWidget* parent, const char* name, QRect geometry, TsLabel* label) {
     auto* edit = place(new TsEdit(parent), name, geometry);
-    edit->setAccessibleName(accessibleName);
+    nameAfter(label, edit);
     return edit;
 }
 
@@ -84,37 +93,37 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
     sLabel6 = makeLabel(sGroupBox1, "sLabel6", {16, 24, 45, 13}, QStringLiteral("Класс :"));
     sComboBox1 = place(new TsComboBox(sGroupBox1), "sComboBox1", {64, 16, 89, 22});
     sComboBox1->setFont(layoutFont(true));
-    sComboBox1->setAccessibleName(QStringLiteral("Класс"));
+    nameAfter(sLabel6, sComboBox1);
     for (const ClassRules& rules : classRules)
         sComboBox1->addItem(fromUtf8(rules.caption));
     sComboBox1->setItemHeight(16);
     sLabel1 = makeLabel(sGroupBox1, "sLabel1", {168, 24, 60, 13}, QStringLiteral("Уровень :"));
-    sEdit1 = makeEdit(sGroupBox1, "sEdit1", {232, 16, 57, 21}, QStringLiteral("Уровень"));
+    sEdit1 = makeEdit(sGroupBox1, "sEdit1", {232, 16, 57, 21}, sLabel1);
     sGroupBox3 = makeGroupBox(sGroupBox1, "sGroupBox3", {8, 48, 297, 49}, QString());
     sLabel8 = makeLabel(sGroupBox3, "sLabel8", {8, 24, 29, 13}, QStringLiteral("ЖС :"));
-    sEdit6 = makeEdit(sGroupBox3, "sEdit6", {40, 16, 105, 21}, QStringLiteral("ЖС"));
+    sEdit6 = makeEdit(sGroupBox3, "sEdit6", {40, 16, 105, 21}, sLabel8);
     sLabel9 = makeLabel(sGroupBox3, "sLabel9", {152, 24, 27, 13}, QStringLiteral("МЭ :"));
-    sEdit7 = makeEdit(sGroupBox3, "sEdit7", {184, 16, 105, 21}, QStringLiteral("МЭ"));
+    sEdit7 = makeEdit(sGroupBox3, "sEdit7", {184, 16, 105, 21}, sLabel9);
 
     sGroupBox2 = makeGroupBox(client, "sGroupBox2", {8, 120, 313, 129},
                               QStringLiteral("Характеристики"));
     sLabel7 = makeLabel(sGroupBox2, "sLabel7", {8, 24, 66, 13}, QStringLiteral("Доступно :"));
-    sEdit8 = makeEdit(sGroupBox2, "sEdit8", {104, 16, 57, 21}, QStringLiteral("Доступно"));
+    sEdit8 = makeEdit(sGroupBox2, "sEdit8", {104, 16, 57, 21}, sLabel7);
     sEdit8->setEnabled(false);
     sLabel2 = makeLabel(sGroupBox2, "sLabel2", {8, 48, 95, 13}, QStringLiteral("Выносливость :"));
-    sEdit2 = makeEdit(sGroupBox2, "sEdit2", {104, 40, 57, 21}, QStringLiteral("Выносливость"));
+    sEdit2 = makeEdit(sGroupBox2, "sEdit2", {104, 40, 57, 21}, sLabel2);
     sLabel3 = makeLabel(sGroupBox2, "sLabel3", {8, 72, 38, 13}, QStringLiteral("Сила :"));
-    sEdit3 = makeEdit(sGroupBox2, "sEdit3", {104, 64, 57, 21}, QStringLiteral("Сила"));
+    sEdit3 = makeEdit(sGroupBox2, "sEdit3", {104, 64, 57, 21}, sLabel3);
     sLabel4 = makeLabel(sGroupBox2, "sLabel4", {168, 48, 65, 13}, QStringLiteral("Интелект :"));
-    sEdit4 = makeEdit(sGroupBox2, "sEdit4", {240, 40, 57, 21}, QStringLiteral("Интелект"));
+    sEdit4 = makeEdit(sGroupBox2, "sEdit4", {240, 40, 57, 21}, sLabel4);
     sLabel5 = makeLabel(sGroupBox2, "sLabel5", {168, 72, 66, 13}, QStringLiteral("Ловкость :"));
-    sEdit5 = makeEdit(sGroupBox2, "sEdit5", {240, 64, 57, 21}, QStringLiteral("Ловкость"));
+    sEdit5 = makeEdit(sGroupBox2, "sEdit5", {240, 64, 57, 21}, sLabel5);
     sButton1 = makeButton(sGroupBox2, "sButton1", {144, 96, 75, 25}, QStringLiteral("Принять"));
     sButton2 = makeButton(sGroupBox2, "sButton2", {224, 96, 75, 25}, QStringLiteral("Сброс"));
 
     sGroupBox4 = makeGroupBox(client, "sGroupBox4", {8, 256, 313, 121}, QStringLiteral("Другое"));
     sLabel10 = makeLabel(sGroupBox4, "sLabel10", {8, 24, 5, 13}, QString());
-    sLabel10->setAccessibleName(QStringLiteral("Другое"));
+    sLabel10->setAccessibleDescription(sGroupBox4->title());
 
     QWidget* const tabChain[] = {sEdit1, sComboBox1, sEdit6,   sEdit7,  sEdit2,
                                  sEdit3, sEdit4,     sEdit5,   sButton1, sButton2};
