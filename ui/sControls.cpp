@@ -47,6 +47,13 @@ template <class F> qreal walkLine(const QFontMetricsF& metrics, QStringView line
 
 } // namespace
 
+void drawBorder(QPainter& painter, const QRect& r, const QColor& colour) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+}
+
 qreal tabStopDistance(const QFontMetricsF& metrics) {
     return 8 * metrics.averageCharWidth();
 }
@@ -67,17 +74,18 @@ void TsGroupBox::paintEvent(QPaintEvent*) {
     const int captionWidth = title().isEmpty() ? 0 : metrics.horizontalAdvance(title());
 
     // The frame is left open behind the caption so the window shows through.
-    p.setPen(skin().groupBorder);
-    const int right = width() - 1, bottom = height() - 1;
+    const QColor border = skin().groupBorder;
+    const QRect frame(0, frameTop, width(), height() - frameTop);
     if (captionWidth > 0) {
-        p.drawLine(0, frameTop, captionLeft - captionGap, frameTop);
-        p.drawLine(captionLeft + captionWidth + captionGap, frameTop, right, frameTop);
+        p.fillRect(QRect(0, frameTop, captionLeft - captionGap, 1), border);
+        const int resume = captionLeft + captionWidth + captionGap;
+        p.fillRect(QRect(resume, frameTop, width() - resume, 1), border);
+        p.fillRect(QRect(0, frameTop, 1, frame.height()), border);
+        p.fillRect(QRect(frame.right(), frameTop, 1, frame.height()), border);
+        p.fillRect(QRect(0, frame.bottom(), width(), 1), border);
     } else {
-        p.drawLine(0, frameTop, right, frameTop);
+        drawBorder(p, frame, border);
     }
-    p.drawLine(0, frameTop, 0, bottom);
-    p.drawLine(right, frameTop, right, bottom);
-    p.drawLine(0, bottom, right, bottom);
 
     if (captionWidth > 0) {
         p.setPen(skin().groupCaption);
@@ -145,8 +153,7 @@ void TsEdit::paintEvent(QPaintEvent* event) {
     }
     QLineEdit::paintEvent(event);
     QPainter p(this);
-    p.setPen(skin().editBorder);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawBorder(p, rect(), skin().editBorder);
 }
 
 // ---------------------------------------------------------------------------
@@ -166,8 +173,7 @@ void TsComboBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, palette().color(QPalette::Base));
-    p.setPen(skin().editBorder);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    drawBorder(p, r, skin().editBorder);
 
     const QColor text =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
@@ -243,8 +249,7 @@ void TsButton::paintEvent(QPaintEvent*) {
     face.setColorAt(0, down ? skin().buttonBottom : skin().buttonTop);
     face.setColorAt(1, down ? skin().buttonTop : skin().buttonBottom);
     p.fillRect(r, face);
-    p.setPen(skin().buttonBorder);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    drawBorder(p, r, skin().buttonBorder);
 
     const QColor caption = captionColour();
     if (hasFocus()) {

@@ -11,6 +11,12 @@
 class QFontMetricsF;
 class QVariantAnimation;
 
+class QPainter;
+
+// A one-pixel frame just inside r, drawn as filled edges so that it stays whole
+// at any screen scale.
+void drawBorder(QPainter& painter, const QRect& r, const QColor& colour);
+
 // Distance between tab stops: eight average character widths of the font.
 qreal tabStopDistance(const QFontMetricsF& metrics);
 

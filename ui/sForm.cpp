@@ -1,6 +1,7 @@
 #include "sForm.h"
 
 #include "platform.h"
+#include "sControls.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -28,8 +29,7 @@ void TsTitleButton::paintEvent(QPaintEvent*) {
         face.setColorAt(0, isDown() ? skin().buttonBottom : skin().buttonTop);
         face.setColorAt(1, isDown() ? skin().buttonTop : skin().buttonBottom);
         p.fillRect(rect(), face);
-        p.setPen(skin().buttonBorder);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawBorder(p, rect(), skin().buttonBorder);
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(hot ? skin().buttonCaptionHot : skin().buttonCaption, 1.6, Qt::SolidLine,
