@@ -21,19 +21,20 @@ std::int32_t parseField(const TsEdit* edit) {
     return parseIntegerField(edit->text().toStdString());
 }
 
-// The layout's face, 8 point at 96 dots per inch; the skin maps the face to an
-// installed one.
-QFont layoutFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+// 8 point at 96 dots per inch.
+QFont layoutFont(const QString& family, bool bold) {
+    QFont font(family);
     font.setPixelSize(11);
     font.setBold(bold);
     return font;
 }
 
-// Every size of the picture, so each screen scale finds a sharp one.
+// The sizes a running window is drawn at, in its title bar and task bar, up to
+// twice the scale; the larger pictures go to the desktop's icon theme. The
+// window system is handed every size at start, so more would cost start-up.
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 128, 256})
+    for (int size : {16, 24, 32, 48})
         icon.addFile(QStringLiteral(":/icon/zarvin-calculator-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -44,9 +45,12 @@ template <class Control> Control* place(Control* control, const char* name, QRec
     return control;
 }
 
-TsGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-    auto* box = place(new TsGroupBox(caption, parent), name, geometry);
-    box->setFont(layoutFont(true));
+// The controls inside take the group's font.
+TsGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect geometry, const QString& caption,
+                         const QFont& font) {
+    auto* box = place(new TsGroupBox(parent), name, geometry);
+    box->setFont(font); // before the caption, which is measured in it
+    box->setTitle(caption);
     return box;
 }
 
@@ -54,7 +58,6 @@ TsGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect geometry, cons
 // its caption in the font it gets.
 TsLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
     auto* label = place(new TsLabel(parent), name, geometry);
-    label->setFont(layoutFont(true));
     label->setCaption(caption);
     return label;
 }
@@ -86,27 +89,28 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
     setCaption(QStringLiteral("Zarvin Calculator by Drenal"));
     setClientSize({328, 385});
     setWindowIcon(applicationIcon());
-    setFont(layoutFont(false));
+    const QString face = sSkinManager1->fontFamily(QStringLiteral("MS Sans Serif"));
+    setFont(layoutFont(face, false));
+    const QFont bold = layoutFont(face, true);
     QWidget* const client = clientArea();
 
-    sGroupBox1 = makeGroupBox(client, "sGroupBox1", {8, 8, 313, 105}, QStringLiteral("Персонаж"));
+    sGroupBox1 = makeGroupBox(client, "sGroupBox1", {8, 8, 313, 105}, QStringLiteral("Персонаж"), bold);
     sLabel6 = makeLabel(sGroupBox1, "sLabel6", {16, 24, 45, 13}, QStringLiteral("Класс :"));
     sComboBox1 = place(new TsComboBox(sGroupBox1), "sComboBox1", {64, 16, 89, 22});
-    sComboBox1->setFont(layoutFont(true));
     nameAfter(sLabel6, sComboBox1);
     for (const ClassRules& rules : classRules)
         sComboBox1->addItem(fromUtf8(rules.caption));
     sComboBox1->setItemHeight(16);
     sLabel1 = makeLabel(sGroupBox1, "sLabel1", {168, 24, 60, 13}, QStringLiteral("Уровень :"));
     sEdit1 = makeEdit(sGroupBox1, "sEdit1", {232, 16, 57, 21}, sLabel1);
-    sGroupBox3 = makeGroupBox(sGroupBox1, "sGroupBox3", {8, 48, 297, 49}, QString());
+    sGroupBox3 = makeGroupBox(sGroupBox1, "sGroupBox3", {8, 48, 297, 49}, QString(), bold);
     sLabel8 = makeLabel(sGroupBox3, "sLabel8", {8, 24, 29, 13}, QStringLiteral("ЖС :"));
     sEdit6 = makeEdit(sGroupBox3, "sEdit6", {40, 16, 105, 21}, sLabel8);
     sLabel9 = makeLabel(sGroupBox3, "sLabel9", {152, 24, 27, 13}, QStringLiteral("МЭ :"));
     sEdit7 = makeEdit(sGroupBox3, "sEdit7", {184, 16, 105, 21}, sLabel9);
 
     sGroupBox2 = makeGroupBox(client, "sGroupBox2", {8, 120, 313, 129},
-                              QStringLiteral("Характеристики"));
+                              QStringLiteral("Характеристики"), bold);
     sLabel7 = makeLabel(sGroupBox2, "sLabel7", {8, 24, 66, 13}, QStringLiteral("Доступно :"));
     sEdit8 = makeEdit(sGroupBox2, "sEdit8", {104, 16, 57, 21}, sLabel7);
     sEdit8->setEnabled(false);
@@ -121,7 +125,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
     sButton1 = makeButton(sGroupBox2, "sButton1", {144, 96, 75, 25}, QStringLiteral("Принять"));
     sButton2 = makeButton(sGroupBox2, "sButton2", {224, 96, 75, 25}, QStringLiteral("Сброс"));
 
-    sGroupBox4 = makeGroupBox(client, "sGroupBox4", {8, 256, 313, 121}, QStringLiteral("Другое"));
+    sGroupBox4 = makeGroupBox(client, "sGroupBox4", {8, 256, 313, 121}, QStringLiteral("Другое"), bold);
     sLabel10 = makeLabel(sGroupBox4, "sLabel10", {8, 24, 5, 13}, QString());
     sLabel10->setAccessibleDescription(sGroupBox4->title());
 

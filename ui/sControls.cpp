@@ -64,7 +64,7 @@ qreal expandedLineWidth(const QFontMetricsF& metrics, QStringView line) {
 
 // ---------------------------------------------------------------------------
 
-TsGroupBox::TsGroupBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+TsGroupBox::TsGroupBox(QWidget* parent) : QGroupBox(parent) {}
 
 void TsGroupBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -160,8 +160,16 @@ void TsEdit::paintEvent(QPaintEvent* event) {
 
 TsComboBox::TsComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
+}
+
+void TsComboBox::showPopup() {
+    // The list is only built when first opened, to keep it out of start-up.
     // The plain delegate honours each item's size hint, which sets the height.
-    setItemDelegate(new QStyledItemDelegate(this));
+    if (!popupPrepared_) {
+        setItemDelegate(new QStyledItemDelegate(this));
+        popupPrepared_ = true;
+    }
+    QComboBox::showPopup();
 }
 
 void TsComboBox::setItemHeight(int height) {

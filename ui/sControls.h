@@ -26,7 +26,7 @@ qreal expandedLineWidth(const QFontMetricsF& metrics, QStringView line);
 class TsGroupBox : public QGroupBox, public TsSkinnable {
     Q_OBJECT
 public:
-    explicit TsGroupBox(const QString& caption, QWidget* parent);
+    explicit TsGroupBox(QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,9 +66,13 @@ public:
     explicit TsComboBox(QWidget* parent);
 
     void setItemHeight(int height);
+    void showPopup() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool popupPrepared_ = false;
 };
 
 // A push button with a gradient face whose caption brightens while the mouse

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
+#include <QFontDatabase>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,7 +79,7 @@ TsSkin loadSkin(const QString& path) {
     const QJsonObject substitutes = root.value(QLatin1String("fontSubstitutes")).toObject();
     for (auto it = substitutes.begin(); it != substitutes.end(); ++it)
         for (const QJsonValue& family : it.value().toArray())
-            QFont::insertSubstitution(it.key(), family.toString());
+            skin.fontSubstitutes[it.key()].append(family.toString());
     return skin;
 }
 
@@ -88,12 +88,22 @@ TsSkinManager::TsSkinManager(QWidget* owner) : QObject(owner) {
     // The skin ships inside the program: there is no outside skin format to
     // look for, so the skin directory is kept as a setting only.
     skin_ = std::make_shared<const TsSkin>(loadSkin(QStringLiteral(":/skin/tv-b.json")));
+    // Message boxes and popups belong to the skin too, so the colours go
+    // application wide, before the form's controls exist to be told of them.
+    QApplication::setPalette(skin_->palette);
+}
+
+QString TsSkinManager::fontFamily(const QString& face) const {
+    if (QFontDatabase::hasFamily(face))
+        return face;
+    for (const QString& substitute : skin_->fontSubstitutes.value(face))
+        if (QFontDatabase::hasFamily(substitute))
+            return substitute;
+    return face;
 }
 
 void TsSkinManager::apply() {
     auto* owner = static_cast<QWidget*>(parent());
-    // Message boxes and popups belong to the skin too, so it goes application wide.
-    QApplication::setPalette(skin_->palette);
     if (auto* form = qobject_cast<TForm*>(owner))
         form->setExtendedBorders(extendedBorders_);
     if (auto* self = dynamic_cast<TsSkinnable*>(owner))

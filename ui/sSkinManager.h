@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -33,6 +34,9 @@ struct TsSkin {
     int shadowSize = 0;
     qreal shadowOpacity = 0;
     int fadeMilliseconds = 0;
+    // Installed faces to use, in order of preference, for a face the layout
+    // names but the system may lack.
+    QHash<QString, QStringList> fontSubstitutes;
 };
 
 // Holds the skin settings of a form and applies the chosen skin to it and to
@@ -49,8 +53,12 @@ public:
     bool extendedBorders() const { return extendedBorders_; }
     const TsSkin& skin() const { return *skin_; }
 
-    // Applies the skin to the owner form and all its children; call once the
-    // form's controls exist.
+    // The installed face that stands for the face a layout asks for. Resolved
+    // here once, so the toolkit never searches its fallbacks for a missing face.
+    QString fontFamily(const QString& face) const;
+
+    // Hands the skin to the owner form and every skinned control in it; call
+    // once the form's controls exist. The colours apply from construction.
     void apply();
 
 private:
