@@ -3,9 +3,10 @@
 // that moment. A frame counts as painted once the middle of the program's
 // window is no longer the black of the empty screen.
 //
-//   first_frame_probe RUNS PROGRAM [BASELINE]
+//   first_frame_probe RUNS PROGRAM [BASELINE...]
 //
-// Runs alternate between the two programs; medians and ratios are printed.
+// Runs alternate between the programs; medians are printed, with the first
+// program's ratios to each baseline.
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -129,7 +130,7 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM [BASELINE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM [BASELINE...]\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
@@ -158,9 +159,9 @@ int main(int argc, char** argv) {
     for (std::size_t p = 0; p < programs.size(); ++p)
         std::printf("%-40s first frame %7.1f ms   resident %7.0f KiB   (median of %d)\n",
                     programs[p], median(times[p]), median(memory[p]), runs);
-    if (programs.size() == 2)
-        std::printf("ratio to the baseline: time %.2fx, memory %.2fx\n",
-                    median(times[0]) / median(times[1]), median(memory[0]) / median(memory[1]));
+    for (std::size_t p = 1; p < programs.size(); ++p)
+        std::printf("%s against %s: time %.2fx, memory %.2fx\n", programs[0], programs[p],
+                    median(times[0]) / median(times[p]), median(memory[0]) / median(memory[p]));
     xcb_disconnect(c);
     return 0;
 }
