@@ -25,6 +25,7 @@ appstream
 clang
 libclang-rt-14-dev
 file
+dpkg-dev
 "
 
 missing=""
