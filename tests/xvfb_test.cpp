@@ -12,6 +12,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
 using namespace zarvin::testing;
 
 namespace {
@@ -143,37 +148,88 @@ TEST(RealWindow, UserCalculatesAndCorrectsAMistake) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->sEdit6->text() == QStringLiteral("228"); }, 3000));
 }
 
-TEST(Program, CloseButtonEndsItWithExitCodeZero) {
-    QProcess program;
-    program.start(QStringLiteral(ZARVIN_PROGRAM), {});
-    ASSERT_TRUE(program.waitForStarted());
-    QString geometry; // "Position: X,Y (screen: 0)" and "Geometry: WxH" lines
-    ASSERT_TRUE(runTool(QStringLiteral("xdotool"),
-                        {QStringLiteral("search"), QStringLiteral("--sync"),
-                         QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                         QStringLiteral("^Zarvin Calculator$"),
-                         QStringLiteral("getwindowgeometry")},
-                        &geometry));
-    const QRegularExpressionMatch position =
-        QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)")).match(geometry);
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(geometry);
-    ASSERT_TRUE(position.hasMatch() && size.hasMatch()) << geometry.toStdString();
-    const int x = position.captured(1).toInt(), y = position.captured(2).toInt();
-    const int width = size.captured(1).toInt(), height = size.captured(2).toInt();
-    EXPECT_EQ(QSize(width, height), QSize(328 + 2, 385 + 24 + 2));
+// The built program, started as a user starts it, with its window as the X
+// server has it.
+struct RunningProgram {
+    QProcess process;
+    xcb_window_t window = 0;
+    QRect geometry;
+
+    void start() {
+        process.start(QStringLiteral(ZARVIN_PROGRAM), {});
+        ASSERT_TRUE(process.waitForStarted());
+        QString found; // "Window N", "Position: X,Y (screen: 0)" and "Geometry: WxH" lines
+        ASSERT_TRUE(runTool(QStringLiteral("xdotool"),
+                            {QStringLiteral("search"), QStringLiteral("--sync"),
+                             QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                             QStringLiteral("^Zarvin Calculator$"),
+                             QStringLiteral("getwindowgeometry")},
+                            &found));
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral(
+                                   "Window (\\d+)\\s+Position: (\\d+),(\\d+).*\\s+Geometry: (\\d+)x(\\d+)"))
+                .match(found);
+        ASSERT_TRUE(m.hasMatch()) << found.toStdString();
+        window = m.captured(1).toUInt();
+        geometry = QRect(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(),
+                         m.captured(5).toInt());
+        QTest::qWait(200); // let it finish its first frame
+    }
+
+    void expectExitCodeZero() {
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+    }
+};
+
+TEST(Program, OpensCentredAndOurCloseButtonEndsItWithExitCodeZero) {
+    RunningProgram program;
+    ASSERT_NO_FATAL_FAILURE(program.start());
+    const QRect g = program.geometry;
+    EXPECT_EQ(g.size(), QSize(328 + 2, 385 + 24 + 2));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_LE(std::abs(x + width / 2 - screen.center().x()), 1);
-    EXPECT_LE(std::abs(y + height / 2 - screen.center().y()), 1);
+    EXPECT_LE(std::abs(g.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(g.center().y() - screen.center().y()), 1);
 
     // The close button sits at the right end of the title bar.
-    QTest::qWait(200);
-    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(x + width - 1 - 3 - 9),
-                         QString::number(y + 1 + 12), QStringLiteral("click"),
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(g.x() + g.width() - 1 - 3 - 9),
+                         QString::number(g.y() + 1 + 12), QStringLiteral("click"),
                          QStringLiteral("1")}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    program.expectExitCodeZero();
+}
+
+// What a window manager sends when its own close button or the window menu
+// is used.
+TEST(Program, WindowSystemCloseEndsItWithExitCodeZero) {
+    RunningProgram program;
+    ASSERT_NO_FATAL_FAILURE(program.start());
+
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    ASSERT_FALSE(xcb_connection_has_error(connection));
+    const auto atom = [&](const char* name) {
+        auto* reply = xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr);
+        const xcb_atom_t a = reply->atom;
+        std::free(reply);
+        return a;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = program.window;
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, program.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
+
+    program.expectExitCodeZero();
 }
 
 TEST(Program, WithoutADisplaySaysSoInOneLine) {

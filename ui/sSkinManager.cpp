@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 QColor colourOf(const QJsonObject& colours, const char* key) {
@@ -20,29 +22,48 @@ QColor colourOf(const QJsonObject& colours, const char* key) {
     return QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt());
 }
 
+// The colours that Qt's own drawing takes (the line edits' text, the list's
+// popup, message boxes) come from the palette.
 QPalette paletteOf(const QJsonObject& c) {
     QPalette p;
     const QColor window = colourOf(c, "window"), edit = colourOf(c, "edit"),
                  text = colourOf(c, "text"), disabled = colourOf(c, "disabledText");
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
-        p.setColor(role, window);
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase})
+    p.setColor(QPalette::Window, window);
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase, QPalette::ToolTipBase})
         p.setColor(role, edit);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ToolTipText}) {
         p.setColor(role, text);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, disabled);
+    }
     p.setColor(QPalette::Disabled, QPalette::Base, edit);
     p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Button, colourOf(c, "buttonTop"));
+    p.setColor(QPalette::ButtonText, colourOf(c, "buttonCaption"));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
     p.setColor(QPalette::Highlight, colourOf(c, "highlight"));
     p.setColor(QPalette::HighlightedText, colourOf(c, "highlightedText"));
     p.setColor(QPalette::Mid, colourOf(c, "groupBorder"));
     p.setColor(QPalette::Dark, colourOf(c, "editBorder"));
     p.setColor(QPalette::Shadow, colourOf(c, "shadow"));
-    p.setColor(QPalette::ToolTipBase, edit);
-    p.setColor(QPalette::ToolTipText, text);
     return p;
 }
+
+// The skin's colours beyond the palette, by their key in the description.
+constexpr std::pair<QColor TsSkin::*, const char*> skinColours[] = {
+    {&TsSkin::groupCaption, "groupCaption"},
+    {&TsSkin::groupBorder, "groupBorder"},
+    {&TsSkin::editBorder, "editBorder"},
+    {&TsSkin::buttonTop, "buttonTop"},
+    {&TsSkin::buttonBottom, "buttonBottom"},
+    {&TsSkin::buttonBorder, "buttonBorder"},
+    {&TsSkin::buttonCaption, "buttonCaption"},
+    {&TsSkin::buttonCaptionHot, "buttonCaptionHot"},
+    {&TsSkin::frameBorder, "frameBorder"},
+    {&TsSkin::titleTop, "titleTop"},
+    {&TsSkin::titleBottom, "titleBottom"},
+    {&TsSkin::titleCaption, "titleCaption"},
+    {&TsSkin::shadow, "shadow"},
+};
 
 } // namespace
 
@@ -57,19 +78,8 @@ TsSkin loadSkin(const QString& path) {
     TsSkin skin;
     skin.name = root.value(QLatin1String("name")).toString();
     skin.palette = paletteOf(c);
-    skin.groupCaption = colourOf(c, "groupCaption");
-    skin.groupBorder = colourOf(c, "groupBorder");
-    skin.editBorder = colourOf(c, "editBorder");
-    skin.buttonTop = colourOf(c, "buttonTop");
-    skin.buttonBottom = colourOf(c, "buttonBottom");
-    skin.buttonBorder = colourOf(c, "buttonBorder");
-    skin.buttonCaption = colourOf(c, "buttonCaption");
-    skin.buttonCaptionHot = colourOf(c, "buttonCaptionHot");
-    skin.frameBorder = colourOf(c, "frameBorder");
-    skin.titleTop = colourOf(c, "titleTop");
-    skin.titleBottom = colourOf(c, "titleBottom");
-    skin.titleCaption = colourOf(c, "titleCaption");
-    skin.shadow = colourOf(c, "shadow");
+    for (const auto& [member, key] : skinColours)
+        skin.*member = colourOf(c, key);
     skin.titleHeight = m.value(QLatin1String("titleHeight")).toInt();
     skin.frameBorderWidth = m.value(QLatin1String("frameBorder")).toInt();
     skin.shadowSize = m.value(QLatin1String("shadowSize")).toInt();
