@@ -30,8 +30,7 @@ void ShowException(const Exception& error) {
     if (!parent && app)
         parent = app->mainForm();
     QMessageBox box(QMessageBox::Critical, app ? app->title() : QString(),
-                    errorBoxText(QString::fromStdString(error.message())), QMessageBox::Ok,
-                    parent);
+                    errorBoxText(QString::fromStdString(error.message())), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("errorBox"));
     // What a person typed is quoted here and must never be read as markup.
     box.setTextFormat(Qt::PlainText);

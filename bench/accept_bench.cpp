@@ -31,7 +31,8 @@ double pressAccept(TForm1& form, int presses) {
         form.sButton1->click();
         QCoreApplication::processEvents(); // lets the window repaint what changed
     }
-    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / presses;
 }
 

@@ -87,7 +87,8 @@ bool painted(xcb_connection_t* c, xcb_window_t root, xcb_atom_t pidAtom, pid_t p
             if (image) {
                 const std::uint8_t* data = xcb_get_image_data(image);
                 const int length = xcb_get_image_data_length(image);
-                seen = std::any_of(data, data + std::min(length, 3), [](std::uint8_t b) { return b; });
+                seen =
+                    std::any_of(data, data + std::min(length, 3), [](std::uint8_t b) { return b; });
             }
             std::free(image);
         }

@@ -23,8 +23,7 @@ StatBlock computeStats(CharacterClass cls, const CharacterSheet& sheet) {
     } else if (sheet.level >= 2) {
         s.lifeForce = (level * s.lifePerLevel + s.lifeBase).value();
         s.magicEnergy = (level * s.energyPerLevel + s.energyBase).value();
-        s.freePoints =
-            (W(5) * level - (endurance + strength + intellect + agility - 15)).value();
+        s.freePoints = (W(5) * level - (endurance + strength + intellect + agility - 15)).value();
     }
 
     switch (r.attackRule) {

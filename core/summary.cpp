@@ -16,18 +16,21 @@ struct SummaryLine {
     bool attack; // left out for a class without attacks
 };
 
+template <auto field> std::optional<std::int32_t> read(const StatBlock& s) {
+    return s.*field;
+}
+
+// clang-format off
 constexpr std::array<SummaryLine, 7> summaryLines{{
-    {"Физическая атака:\t", [](const StatBlock& s) { return s.physicalAttack; }, "\n", true},
-    {"Магическая атака:\t", [](const StatBlock& s) { return s.magicAttack; }, "\n", true},
-    {"Физическая защита:\t",
-     [](const StatBlock& s) { return std::optional(s.physicalDefence); }, "\n", false},
-    {"Магическая защита:\t", [](const StatBlock& s) { return std::optional(s.magicDefence); },
-     "\n", false},
-    {"Критический удар:\t", [](const StatBlock& s) { return std::optional(s.criticalStrike); },
-     "%\n", false},
-    {"Меткость:\t\t", [](const StatBlock& s) { return std::optional(s.accuracy); }, "\n", false},
-    {"Уклонение:\t\t", [](const StatBlock& s) { return std::optional(s.evasion); }, "\n", false},
+    {"Физическая атака:\t",  read<&StatBlock::physicalAttack>,  "\n",  true},
+    {"Магическая атака:\t",  read<&StatBlock::magicAttack>,     "\n",  true},
+    {"Физическая защита:\t", read<&StatBlock::physicalDefence>, "\n",  false},
+    {"Магическая защита:\t", read<&StatBlock::magicDefence>,    "\n",  false},
+    {"Критический удар:\t",  read<&StatBlock::criticalStrike>,  "%\n", false},
+    {"Меткость:\t\t",        read<&StatBlock::accuracy>,        "\n",  false},
+    {"Уклонение:\t\t",       read<&StatBlock::evasion>,         "\n",  false},
 }};
+// clang-format on
 
 std::string formatOptional(const std::optional<std::int32_t>& value) {
     return value ? formatNumber(*value) : std::string();

@@ -118,8 +118,8 @@ void expectReadsBack(std::string_view input, const std::string& text, std::int32
     try {
         const std::int32_t back = zarvin::parseIntegerField(text);
         if (back != value)
-            mismatch(input, "'" + text + "' read back as " + std::to_string(back) +
-                                ", expected " + std::to_string(value));
+            mismatch(input, "'" + text + "' read back as " + std::to_string(back) + ", expected " +
+                                std::to_string(value));
     } catch (const std::exception& e) {
         mismatch(input, "'" + text + "' made from " + std::to_string(value) +
                             " was rejected: " + e.what());

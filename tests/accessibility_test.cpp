@@ -65,7 +65,8 @@ TEST(Accessibility, ButtonsAndSummaryReadAsText) {
     QAccessibleInterface* summary = accessible(form->sLabel10);
     EXPECT_EQ(summary->role(), QAccessible::StaticText);
     EXPECT_EQ(summary->text(QAccessible::Name), form->sLabel10->caption());
-    EXPECT_TRUE(summary->text(QAccessible::Name).startsWith(QStringLiteral("Физическая атака:\t1\n")));
+    EXPECT_TRUE(
+        summary->text(QAccessible::Name).startsWith(QStringLiteral("Физическая атака:\t1\n")));
     EXPECT_EQ(summary->text(QAccessible::Description), QStringLiteral("Другое"));
     EXPECT_EQ(accessible(form->sEdit6)->text(QAccessible::Value), QStringLiteral("75"));
 }

@@ -43,6 +43,7 @@ constexpr const char* warriorAtStart =
     "Физическая атака:\t1\nМагическая атака:\t1\nФизическая защита:\t2\nМагическая защита:\t2\n"
     "Критический удар:\t1%\nМеткость:\t\t50\nУклонение:\t\t50\n";
 
+// clang-format off
 const Scenario scenarios[] = {
     {"accept at start", {accept()}, {"1", "5", "5", "5", "5", "75", "45", "0", warriorAtStart, "Воин"}},
     {"druid replaces the summary with five lines",
@@ -86,6 +87,7 @@ const Scenario scenarios[] = {
       "Магическая защита:\t2\nКритический удар:\t1%\nМеткость:\t\t50\nУклонение:\t\t50\n",
       "Воин"}},
 };
+// clang-format on
 
 void run(TForm1& form, const Step& step) {
     switch (step.kind) {
@@ -116,8 +118,7 @@ void run(TForm1& form, const Step& step) {
     case Step::Reset: {
         TsButton* button = step.kind == Step::Accept ? form.sButton1 : form.sButton2;
         const QStringList before = shownTexts(form);
-        const SeenBox box =
-            whileErrorBoxOpen([&] { QTest::mouseClick(button, Qt::LeftButton); });
+        const SeenBox box = whileErrorBoxOpen([&] { QTest::mouseClick(button, Qt::LeftButton); });
         EXPECT_EQ(box.shown, step.error != nullptr);
         if (step.error) {
             EXPECT_EQ(box.text, QString::fromUtf8(step.error));
@@ -145,8 +146,8 @@ TEST(Actions, Scenarios) {
 
 // Whatever is typed comes back in the box exactly as typed.
 TEST(Actions, RejectedTextIsQuotedAsTyped) {
-    const char* typed[] = {"12 ", "1.5", "-$1F", "2147483648", "$100000000", "пять",
-                           "<b>5</b>", "%s%n", "'"};
+    const char* typed[] = {"12 ",  "1.5",      "-$1F", "2147483648", "$100000000",
+                           "пять", "<b>5</b>", "%s%n", "'"};
     for (const char* text : typed) {
         SCOPED_TRACE(text);
         const auto form = showForm();

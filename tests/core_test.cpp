@@ -59,6 +59,7 @@ struct StatsCase {
     std::int32_t physicalDefence, magicDefence, criticalStrike, accuracy, evasion;
 };
 
+// clang-format off
 const StatsCase statsCases[] = {
     {"warrior at start", CharacterClass::Warrior, {1, 5, 5, 5, 5}, 75, 45, 0, 1, 1, 2, 2, 1, 50, 50},
     {"level 2 adds two levels' worth", CharacterClass::Warrior, {2, 5, 5, 5, 5}, 135, 81, 5, 2, 1,
@@ -82,6 +83,7 @@ const StatsCase statsCases[] = {
     {"negative level", CharacterClass::Mage, {-12, 5, 5, 5, 5}, none, none, none, -1, -12, 2, 2, 1,
      25, 10},
 };
+// clang-format on
 
 TEST(ComputeStats, WorkedExamples) {
     for (const StatsCase& c : statsCases) {
@@ -112,9 +114,9 @@ TEST(ComputeStats, AttackSteps) {
         Opt physicalAttack, magicAttack;
     };
     const Case cases[] = {
-        {CharacterClass::Warrior, 14, 14, 1},   {CharacterClass::Warrior, 15, 16, 1},
-        {CharacterClass::Archer, 44, 45, 1},    {CharacterClass::Shapeshifter, 45, 47, 1},
-        {CharacterClass::Mage, 9, 3, 9},        {CharacterClass::Priest, 10, 3, 11},
+        {CharacterClass::Warrior, 14, 14, 1},    {CharacterClass::Warrior, 15, 16, 1},
+        {CharacterClass::Archer, 44, 45, 1},     {CharacterClass::Shapeshifter, 45, 47, 1},
+        {CharacterClass::Mage, 9, 3, 9},         {CharacterClass::Priest, 10, 3, 11},
         {CharacterClass::Druid, 50, none, none},
     };
     for (const Case& c : cases) {

@@ -31,7 +31,8 @@ TEST(HighDpi, WindowScalesAsOnePiece) {
     EXPECT_EQ(image.pixelColor(border + QPoint(2, 0)), QColor(47, 47, 47));
 
     // The label's caption is whole: fully inked pixels reach its last glyph.
-    const QRect label(form->sLabel2->mapTo(form.get(), QPoint(0, 0)) * 2, form->sLabel2->size() * 2);
+    const QRect label(form->sLabel2->mapTo(form.get(), QPoint(0, 0)) * 2,
+                      form->sLabel2->size() * 2);
     int lastInked = -1;
     for (int y = label.top(); y <= label.bottom(); ++y)
         for (int x = label.left(); x <= label.right(); ++x)

@@ -76,10 +76,13 @@ TEST(ParseIntegerField, RejectsWithTheTextQuoted) {
         "--1",
         "+-1",
         "1e3",
-        "\xd9\xa3",         // ARABIC-INDIC DIGIT THREE
+        "\xd9\xa3",                 // ARABIC-INDIC DIGIT THREE
         "\xef\xbc\x91\xef\xbc\x92", // FULLWIDTH 12
-        "\xc2\xa0" "12",    // no-break space before
-        std::string("1\0" "2", 3),
+        "\xc2\xa0"
+        "12", // no-break space before
+        std::string("1\0"
+                    "2",
+                    3),
         "'); <b>x</b> %s %n",
     };
     for (const std::string& text : cases) {

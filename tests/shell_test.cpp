@@ -24,8 +24,8 @@ TEST(ErrorBoxText, FullStopRule) {
         {"Stop!", "Stop!"},
         {"'x'", "'x'"},
         {"(see above)", "(see above)"},
-        {"a-", "a-"},         // 45
-        {"a/", "a/."},        // 47, the first code past '.'
+        {"a-", "a-"},  // 45
+        {"a/", "a/."}, // 47, the first code past '.'
         {"value 7", "value 7."},
         {"Ошибка", "Ошибка."}, // letters outside ASCII are past '.' too
         {"ends in space ", "ends in space "},
@@ -98,8 +98,7 @@ TEST(EscapingExceptions, AreShownAtTheBoundary) {
         TsButton button(QStringLiteral("x"), nullptr);
         QObject::connect(&button, &QPushButton::clicked, [&] { TApplication::guarded(c.thrower); });
         button.show();
-        const SeenBox box =
-            whileErrorBoxOpen([&] { QTest::mouseClick(&button, Qt::LeftButton); });
+        const SeenBox box = whileErrorBoxOpen([&] { QTest::mouseClick(&button, Qt::LeftButton); });
         EXPECT_TRUE(box.shown);
         EXPECT_EQ(box.text, c.text);
         EXPECT_EQ(box.title, QStringLiteral("Zarvin Calculator"));

@@ -25,6 +25,7 @@ struct ControlRow {
 };
 
 // The window as it starts, in the order of its layout.
+// clang-format off
 const ControlRow controlRows[] = {
     {"sGroupBox1", Kind::GroupBox, "clientArea", {8, 8, 313, 105}, "Персонаж", true},
     {"sLabel6", Kind::Label, "sGroupBox1", {16, 24, 45, 13}, "Класс :", true},
@@ -52,25 +53,36 @@ const ControlRow controlRows[] = {
     {"sGroupBox4", Kind::GroupBox, "clientArea", {8, 256, 313, 121}, "Другое", true},
     {"sLabel10", Kind::Label, "sGroupBox4", {8, 24, 5, 13}, "", true},
 };
+// clang-format on
 
 QString textOf(QWidget* w, Kind kind) {
     switch (kind) {
-    case Kind::GroupBox: return static_cast<TsGroupBox*>(w)->title();
-    case Kind::Label: return static_cast<TsLabel*>(w)->caption();
-    case Kind::Edit: return static_cast<TsEdit*>(w)->text();
-    case Kind::ComboBox: return static_cast<TsComboBox*>(w)->currentText();
-    case Kind::Button: return static_cast<TsButton*>(w)->text();
+    case Kind::GroupBox:
+        return static_cast<TsGroupBox*>(w)->title();
+    case Kind::Label:
+        return static_cast<TsLabel*>(w)->caption();
+    case Kind::Edit:
+        return static_cast<TsEdit*>(w)->text();
+    case Kind::ComboBox:
+        return static_cast<TsComboBox*>(w)->currentText();
+    case Kind::Button:
+        return static_cast<TsButton*>(w)->text();
     }
     return {};
 }
 
 bool isKind(QWidget* w, Kind kind) {
     switch (kind) {
-    case Kind::GroupBox: return qobject_cast<TsGroupBox*>(w);
-    case Kind::Label: return qobject_cast<TsLabel*>(w);
-    case Kind::Edit: return qobject_cast<TsEdit*>(w);
-    case Kind::ComboBox: return qobject_cast<TsComboBox*>(w);
-    case Kind::Button: return qobject_cast<TsButton*>(w);
+    case Kind::GroupBox:
+        return qobject_cast<TsGroupBox*>(w);
+    case Kind::Label:
+        return qobject_cast<TsLabel*>(w);
+    case Kind::Edit:
+        return qobject_cast<TsEdit*>(w);
+    case Kind::ComboBox:
+        return qobject_cast<TsComboBox*>(w);
+    case Kind::Button:
+        return qobject_cast<TsButton*>(w);
     }
     return false;
 }
@@ -144,9 +156,9 @@ TEST(MainWindow, LabelsStayClearOfTheirControls) {
 
 TEST(MainWindow, TabOrderFollowsTheLayout) {
     const auto form = showForm();
-    QWidget* const expected[] = {form->sEdit1, form->sComboBox1, form->sEdit6, form->sEdit7,
-                                 form->sEdit2, form->sEdit3,     form->sEdit4, form->sEdit5,
-                                 form->sButton1, form->sButton2, form->sEdit1};
+    QWidget* const expected[] = {form->sEdit1,   form->sComboBox1, form->sEdit6, form->sEdit7,
+                                 form->sEdit2,   form->sEdit3,     form->sEdit4, form->sEdit5,
+                                 form->sButton1, form->sButton2,   form->sEdit1};
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == form->sEdit1; }));
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

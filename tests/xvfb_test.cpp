@@ -45,12 +45,14 @@ void clickOn(QWidget* w) {
 void typeInto(TsEdit* edit, const QString& text) {
     clickOn(edit);
     ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }, 3000));
-    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")}));
+    ASSERT_TRUE(
+        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")}));
     if (!text.isEmpty()) {
-        ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("--delay"),
-                             QStringLiteral("20"), text}));
+        ASSERT_TRUE(xdotool(
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text}));
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->text() == text; }, 3000)) << edit->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->text() == text; }, 3000))
+        << edit->text().toStdString();
 }
 
 std::unique_ptr<TForm1> showCentredForm() {
@@ -104,10 +106,10 @@ TEST(RealWindow, UserCalculatesAndCorrectsAMistake) {
     // The summary is on the screen: its area holds the text colour.
     QTest::qWait(100);
     const QPoint at = form->sLabel10->mapToGlobal(QPoint(0, 0));
-    const QImage shot = form->screen()
-                            ->grabWindow(0, at.x(), at.y(), form->sLabel10->width(),
-                                         form->sLabel10->height())
-                            .toImage();
+    const QImage shot =
+        form->screen()
+            ->grabWindow(0, at.x(), at.y(), form->sLabel10->width(), form->sLabel10->height())
+            .toImage();
     int inked = 0;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
@@ -145,7 +147,8 @@ TEST(RealWindow, UserCalculatesAndCorrectsAMistake) {
     typeInto(form->sEdit3, QStringLiteral("5"));
     typeInto(form->sEdit2, QStringLiteral("5"));
     clickOn(form->sButton1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->sEdit6->text() == QStringLiteral("228"); }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form->sEdit6->text() == QStringLiteral("228"); }, 3000));
 }
 
 // The built program, started as a user starts it, with its window as the X
@@ -159,15 +162,16 @@ struct RunningProgram {
         process.start(QStringLiteral(ZARVIN_PROGRAM), {});
         ASSERT_TRUE(process.waitForStarted());
         QString found; // "Window N", "Position: X,Y (screen: 0)" and "Geometry: WxH" lines
-        ASSERT_TRUE(runTool(QStringLiteral("xdotool"),
-                            {QStringLiteral("search"), QStringLiteral("--sync"),
-                             QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                             QStringLiteral("^Zarvin Calculator$"),
-                             QStringLiteral("getwindowgeometry")},
-                            &found));
+        ASSERT_TRUE(
+            runTool(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--sync"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                     QStringLiteral("^Zarvin Calculator$"), QStringLiteral("getwindowgeometry")},
+                    &found));
         const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral(
-                                   "Window (\\d+)\\s+Position: (\\d+),(\\d+).*\\s+Geometry: (\\d+)x(\\d+)"))
+            QRegularExpression(
+                QStringLiteral(
+                    "Window (\\d+)\\s+Position: (\\d+),(\\d+).*\\s+Geometry: (\\d+)x(\\d+)"))
                 .match(found);
         ASSERT_TRUE(m.hasMatch()) << found.toStdString();
         window = m.captured(1).toUInt();
@@ -194,9 +198,9 @@ TEST(Program, OpensCentredAndOurCloseButtonEndsItWithExitCodeZero) {
     EXPECT_LE(std::abs(g.center().y() - screen.center().y()), 1);
 
     // The close button sits at the right end of the title bar.
-    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(g.x() + g.width() - 1 - 3 - 9),
-                         QString::number(g.y() + 1 + 12), QStringLiteral("click"),
-                         QStringLiteral("1")}));
+    ASSERT_TRUE(
+        xdotool({QStringLiteral("mousemove"), QString::number(g.x() + g.width() - 1 - 3 - 9),
+                 QString::number(g.y() + 1 + 12), QStringLiteral("click"), QStringLiteral("1")}));
     program.expectExitCodeZero();
 }
 

@@ -35,7 +35,8 @@ QFont layoutFont(const QString& family, bool bold) {
 QIcon applicationIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48})
-        icon.addFile(QStringLiteral(":/icon/zarvin-calculator-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icon/zarvin-calculator-%1.png").arg(size),
+                     QSize(size, size));
     return icon;
 }
 
@@ -94,7 +95,8 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
     const QFont bold = layoutFont(face, true);
     QWidget* const client = clientArea();
 
-    sGroupBox1 = makeGroupBox(client, "sGroupBox1", {8, 8, 313, 105}, QStringLiteral("Персонаж"), bold);
+    sGroupBox1 =
+        makeGroupBox(client, "sGroupBox1", {8, 8, 313, 105}, QStringLiteral("Персонаж"), bold);
     sLabel6 = makeLabel(sGroupBox1, "sLabel6", {16, 24, 45, 13}, QStringLiteral("Класс :"));
     sComboBox1 = place(new TsComboBox(sGroupBox1), "sComboBox1", {64, 16, 89, 22});
     nameAfter(sLabel6, sComboBox1);
@@ -125,24 +127,23 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
     sButton1 = makeButton(sGroupBox2, "sButton1", {144, 96, 75, 25}, QStringLiteral("Принять"));
     sButton2 = makeButton(sGroupBox2, "sButton2", {224, 96, 75, 25}, QStringLiteral("Сброс"));
 
-    sGroupBox4 = makeGroupBox(client, "sGroupBox4", {8, 256, 313, 121}, QStringLiteral("Другое"), bold);
+    sGroupBox4 =
+        makeGroupBox(client, "sGroupBox4", {8, 256, 313, 121}, QStringLiteral("Другое"), bold);
     sLabel10 = makeLabel(sGroupBox4, "sLabel10", {8, 24, 5, 13}, QString());
     sLabel10->setAccessibleDescription(sGroupBox4->title());
 
-    QWidget* const tabChain[] = {sEdit1, sComboBox1, sEdit6,   sEdit7,  sEdit2,
-                                 sEdit3, sEdit4,     sEdit5,   sButton1, sButton2};
+    QWidget* const tabChain[] = {sEdit1, sComboBox1, sEdit6, sEdit7,   sEdit2,
+                                 sEdit3, sEdit4,     sEdit5, sButton1, sButton2};
     for (std::size_t i = 1; i < std::size(tabChain); ++i)
         setTabOrder(tabChain[i - 1], tabChain[i]);
 
     sButton2Click(this);
     sSkinManager1->apply();
 
-    connect(sButton1, &QPushButton::clicked, this, [this] {
-        TApplication::guarded([this] { sButton1Click(sButton1); });
-    });
-    connect(sButton2, &QPushButton::clicked, this, [this] {
-        TApplication::guarded([this] { sButton2Click(sButton2); });
-    });
+    connect(sButton1, &QPushButton::clicked, this,
+            [this] { TApplication::guarded([this] { sButton1Click(sButton1); }); });
+    connect(sButton2, &QPushButton::clicked, this,
+            [this] { TApplication::guarded([this] { sButton2Click(sButton2); }); });
     sEdit1->setFocus();
 }
 

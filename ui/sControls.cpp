@@ -4,8 +4,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QVariantAnimation>
 
 #include <algorithm>
@@ -119,8 +119,8 @@ QSize TsLabel::sizeHint() const {
 
 void TsLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::WindowText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QFontMetricsF metrics(font());
     const int lineHeight = QFontMetrics(font()).height();
     int top = 0;

@@ -15,7 +15,8 @@ constexpr int titleButtonSize = 18;
 constexpr int titleIconSize = 16;
 } // namespace
 
-TsTitleButton::TsTitleButton(Glyph glyph, QWidget* parent) : QAbstractButton(parent), glyph_(glyph) {
+TsTitleButton::TsTitleButton(Glyph glyph, QWidget* parent)
+    : QAbstractButton(parent), glyph_(glyph) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     setFixedSize(titleButtonSize, titleButtonSize);

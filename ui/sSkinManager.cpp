@@ -29,7 +29,8 @@ QPalette paletteOf(const QJsonObject& c) {
     const QColor window = colourOf(c, "window"), edit = colourOf(c, "edit"),
                  text = colourOf(c, "text"), disabled = colourOf(c, "disabledText");
     p.setColor(QPalette::Window, window);
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase, QPalette::ToolTipBase})
+    for (QPalette::ColorRole role :
+         {QPalette::Base, QPalette::AlternateBase, QPalette::ToolTipBase})
         p.setColor(role, edit);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ToolTipText}) {
         p.setColor(role, text);
