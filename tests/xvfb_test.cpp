@@ -3,6 +3,7 @@
 // through X input events.
 #include "error_display.h"
 #include "gui_support.h"
+#include "platform.h"
 #include "sApplication.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,38 @@ TEST(RealWindow, OpensCentredWithItsClientArea) {
     const QPoint corner = form->clientArea()->mapToGlobal(QPoint(2, 2));
     const QImage shot = form->screen()->grabWindow(0, corner.x(), corner.y(), 1, 1).toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(47, 47, 47));
+}
+
+// With a compositing manager running, the frame casts a soft shadow in a
+// transparent margin; the client area keeps its size.
+TEST(RealWindow, CastsAShadowWhereTheDesktopComposites) {
+    EXPECT_FALSE(zarvin::platform::windowSystemComposites());
+    QProcess compositor;
+    compositor.start(QStringLiteral("xcompmgr"), {});
+    ASSERT_TRUE(compositor.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([] { return zarvin::platform::windowSystemComposites(); }, 5000));
+
+    {
+        const auto form = showCentredForm();
+        const int margin = form->shadowMargin();
+        EXPECT_GT(margin, 0);
+        EXPECT_EQ(form->size(), QSize(328 + 2 + 2 * margin, 385 + 24 + 2 + 2 * margin));
+        EXPECT_EQ(form->clientArea()->size(), QSize(328, 385));
+        EXPECT_TRUE(form->testAttribute(Qt::WA_TranslucentBackground));
+
+        // Just below the frame the desktop shows through, darkened.
+        QTest::qWait(300);
+        const QPoint below = form->mapToGlobal(QPoint(form->width() / 2, form->height() - margin + 2));
+        const QPoint away = below + QPoint(0, 3 * margin);
+        const QImage shot = form->screen()
+                                ->grabWindow(0, below.x(), below.y(), 1, away.y() - below.y() + 1)
+                                .toImage();
+        const QColor shade = shot.pixelColor(0, 0), desktop = shot.pixelColor(0, shot.height() - 1);
+        EXPECT_LT(shade.lightness(), desktop.lightness());
+        EXPECT_GT(shade.lightness(), 0);
+    }
+    compositor.kill();
+    compositor.waitForFinished();
 }
 
 // A whole session as a person has it: typing and clicking through the X server.

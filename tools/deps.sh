@@ -18,6 +18,7 @@ fonts-dejavu-extra
 xvfb
 xauth
 xdotool
+xcompmgr
 x11-utils
 imagemagick
 desktop-file-utils
