@@ -18,8 +18,6 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
     }
-    if (!holding)
-        return previousHandler(type, context, message);
     heldBack.append(qFormatLogMessage(type, context, message));
 }
 

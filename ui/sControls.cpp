@@ -73,19 +73,16 @@ void TsGroupBox::paintEvent(QPaintEvent*) {
     constexpr int captionLeft = 8, captionGap = 2;
     const int captionWidth = title().isEmpty() ? 0 : metrics.horizontalAdvance(title());
 
-    // The frame is left open behind the caption so the window shows through.
+    // The top edge is left open behind the caption so the window shows through.
     const QColor border = skin().groupBorder;
-    const QRect frame(0, frameTop, width(), height() - frameTop);
-    if (captionWidth > 0) {
-        p.fillRect(QRect(0, frameTop, captionLeft - captionGap, 1), border);
-        const int resume = captionLeft + captionWidth + captionGap;
-        p.fillRect(QRect(resume, frameTop, width() - resume, 1), border);
-        p.fillRect(QRect(0, frameTop, 1, frame.height()), border);
-        p.fillRect(QRect(frame.right(), frameTop, 1, frame.height()), border);
-        p.fillRect(QRect(0, frame.bottom(), width(), 1), border);
-    } else {
-        drawBorder(p, frame, border);
-    }
+    const int gapStart = captionWidth > 0 ? captionLeft - captionGap : width();
+    const int gapEnd = captionWidth > 0 ? captionLeft + captionWidth + captionGap : width();
+    const int sideHeight = height() - frameTop;
+    p.fillRect(QRect(0, frameTop, gapStart, 1), border);
+    p.fillRect(QRect(gapEnd, frameTop, width() - gapEnd, 1), border);
+    p.fillRect(QRect(0, frameTop, 1, sideHeight), border);
+    p.fillRect(QRect(width() - 1, frameTop, 1, sideHeight), border);
+    p.fillRect(QRect(0, height() - 1, width(), 1), border);
 
     if (captionWidth > 0) {
         p.setPen(skin().groupCaption);
@@ -97,9 +94,8 @@ void TsGroupBox::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------
 
 TsLabel::TsLabel(QWidget* parent) : QLabel(parent) {
+    // Never filled, so the group shows through; never read as markup.
     setTextFormat(Qt::PlainText);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAutoFillBackground(false);
 }
 
 void TsLabel::setCaption(const QString& caption) {

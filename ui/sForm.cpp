@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 constexpr int titleButtonSize = 18;
 constexpr int titleIconSize = 16;
@@ -53,8 +55,11 @@ TsTitleBar::TsTitleBar(QWidget* window)
     setObjectName(QStringLiteral("titleBar"));
     minimise_->setObjectName(QStringLiteral("minimiseButton"));
     close_->setObjectName(QStringLiteral("closeButton"));
-    minimise_->setAccessibleName(tr("Minimise"));
-    close_->setAccessibleName(tr("Close"));
+    for (auto [button, name] : {std::pair{minimise_, QStringLiteral("Свернуть")},
+                                std::pair{close_, QStringLiteral("Закрыть")}}) {
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
     connect(minimise_, &QAbstractButton::clicked, window, &QWidget::showMinimized);
     connect(close_, &QAbstractButton::clicked, window, &QWidget::close);
 }
