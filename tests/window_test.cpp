@@ -111,6 +111,17 @@ TEST(MainWindow, StartsWithTheLayoutsControls) {
     }
 }
 
+TEST(MainWindow, SkinManagerSettings) {
+    const auto form = showForm();
+    const TsSkinManager* skins = form->sSkinManager1;
+    EXPECT_TRUE(skins->active());
+    EXPECT_EQ(skins->skinName(), QStringLiteral("TV-b"));
+    EXPECT_EQ(skins->skinDirectory(), QStringLiteral("c:\\Skins"));
+    EXPECT_EQ(skins->internalSkins(), QStringList{QStringLiteral("TV-b (internal)")});
+    EXPECT_EQ(skins->skin().name, skins->internalSkins().front()) << "the internal one is in use";
+    EXPECT_TRUE(skins->extendedBorders());
+}
+
 TEST(MainWindow, FrameAndClientArea) {
     const auto form = showForm();
     EXPECT_EQ(form->caption(), QStringLiteral("Zarvin Calculator by Drenal"));
