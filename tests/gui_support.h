@@ -35,10 +35,20 @@ struct SeenBox {
     bool modal = false;
 };
 
+// Presses the box's OK with the mouse, as a user would.
+inline void clickOk(QMessageBox* box) {
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        QTest::mouseClick(ok, Qt::LeftButton);
+    else
+        box->reject();
+}
+
 // Runs action, which is expected to open an error box; records the box and
-// presses its OK as a user would.
+// answers it. The box runs its own loop inside the action, so this is done
+// from a timer.
 inline SeenBox whileErrorBoxOpen(const std::function<void()>& action,
-                                 const std::function<void(QMessageBox*)>& inspect = {}) {
+                                 const std::function<void(QMessageBox*)>& inspect = {},
+                                 const std::function<void(QMessageBox*)>& answer = clickOk) {
     SeenBox seen;
     QTimer poll;
     poll.setInterval(10);
@@ -56,10 +66,7 @@ inline SeenBox whileErrorBoxOpen(const std::function<void()>& action,
         seen.modal = box->isModal();
         if (inspect)
             inspect(box);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
+        answer(box);
     });
     poll.start();
     action();

@@ -99,7 +99,8 @@ TEST(RealWindow, CastsAShadowWhereTheDesktopComposites) {
 
         // Just below the frame the desktop shows through, darkened.
         QTest::qWait(300);
-        const QPoint below = form->mapToGlobal(QPoint(form->width() / 2, form->height() - margin + 2));
+        const QPoint below =
+            form->mapToGlobal(QPoint(form->width() / 2, form->height() - margin + 2));
         const QPoint away = below + QPoint(0, 3 * margin);
         const QImage shot = form->screen()
                                 ->grabWindow(0, below.x(), below.y(), 1, away.y() - below.y() + 1)
@@ -154,25 +155,17 @@ TEST(RealWindow, UserCalculatesAndCorrectsAMistake) {
     const QStringList before = shownTexts(*form);
     typeInto(form->sEdit3, QStringLiteral("5a"));
     const QStringList withSlip = shownTexts(*form);
-    // The box runs its own loop inside the click, so it is answered from a
-    // timer: Enter is pressed on the box once it has the keyboard.
-    QString boxText;
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isActiveWindow())
-            return;
-        poll.stop();
-        boxText = box->text();
-        QProcess::startDetached(QStringLiteral("xdotool"),
-                                {QStringLiteral("key"), QStringLiteral("Return")});
-    });
-    poll.start();
-    clickOn(form->sButton1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxText.isEmpty(); }, 5000));
+    // Enter is pressed through the X server once the box has the keyboard.
+    const SeenBox box = whileErrorBoxOpen(
+        [&] { clickOn(form->sButton1); }, {},
+        [](QMessageBox* box) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return box->isActiveWindow(); }, 5000));
+            QProcess::startDetached(QStringLiteral("xdotool"),
+                                    {QStringLiteral("key"), QStringLiteral("Return")});
+        });
+    ASSERT_TRUE(box.shown);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 5000));
-    EXPECT_EQ(boxText, QStringLiteral("'5a' is not a valid integer value."));
+    EXPECT_EQ(box.text, QStringLiteral("'5a' is not a valid integer value."));
     EXPECT_EQ(shownTexts(*form), withSlip);
     EXPECT_EQ(withSlip.mid(5), before.mid(5));
 

@@ -138,7 +138,6 @@ void TForm::setClientSize(QSize size) {
 }
 
 void TForm::setExtendedBorders(bool on) {
-    extendedBorders_ = on;
     const bool shadowed = on && zarvin::platform::windowSystemComposites();
     if (shadowed != shadowed_) {
         shadowed_ = shadowed;

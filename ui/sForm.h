@@ -33,8 +33,6 @@ public:
 
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
-    TsTitleButton* minimiseButton() const { return minimise_; }
-    TsTitleButton* closeButton() const { return close_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,7 +61,6 @@ public:
     QString caption() const;
     void setClientSize(QSize size);
     QWidget* clientArea() const { return client_; }
-    TsTitleBar* titleBar() const { return titleBar_; }
 
     // With extended borders the window casts a soft shadow where the window
     // system composites translucent windows, and has a thin border elsewhere.
@@ -84,6 +81,5 @@ private:
     TsTitleBar* titleBar_;
     QWidget* client_;
     QSize clientSize_;
-    bool extendedBorders_ = false;
     bool shadowed_ = false;
 };
